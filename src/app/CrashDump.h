@@ -1,0 +1,3 @@
+#pragma once
+// Installs the handler that writes a crash dump beside the program file.
+void InstallCrashFilter();
