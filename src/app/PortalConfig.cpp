@@ -57,7 +57,13 @@ std::string PortalConfigPath() {
     return (slash == std::string::npos ? std::string() : program.substr(0, slash + 1)) + "Portal.ini";
 }
 
-const PortalConfig& Portal() {
-    static const PortalConfig config = PortalConfig::Load(PortalConfigPath());
+namespace {
+PortalConfig& Current() {
+    static PortalConfig config = PortalConfig::Load(PortalConfigPath());
     return config;
 }
+} // namespace
+
+const PortalConfig& Portal() { return Current(); }
+
+void SetPortalForTesting(const PortalConfig& config) { Current() = config; }

@@ -21,5 +21,7 @@ struct PortalConfig {
 
 // The configuration of this process, loaded on first use.
 const PortalConfig& Portal();
+// Tests: replace this process's configuration.
+void SetPortalForTesting(const PortalConfig& config);
 // The INI file that Portal() reads.
 std::string PortalConfigPath();
