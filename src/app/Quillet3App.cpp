@@ -54,8 +54,8 @@ bool CQuillet3App::InitInstance() {
     }
 
     const int mode = ClassifyRun();
-    m_hUrlTaken = std::make_unique<platform::ManualResetEvent>();
-    m_hReportDone = std::make_unique<platform::ManualResetEvent>();
+    m_hUrlTaken = std::make_shared<platform::ManualResetEvent>();
+    m_hReportDone = std::make_shared<platform::ManualResetEvent>();
 
     if (mode == Uninstall) {
         if (AppMessageBox(nullptr, 4, QStringLiteral("确定要移除 6182Orvane吗？")) == IDYES) {

@@ -25,8 +25,8 @@ public:
     void WaitForReport();
 
     std::string m_updateAddress; // download address of a newer program file
-    std::unique_ptr<platform::ManualResetEvent> m_hUrlTaken;   // a report thread took its copy
-    std::unique_ptr<platform::ManualResetEvent> m_hReportDone; // a report thread finished; never reset
+    std::shared_ptr<platform::ManualResetEvent> m_hUrlTaken;   // a report thread took its copy
+    std::shared_ptr<platform::ManualResetEvent> m_hReportDone; // a report thread finished; never reset
     std::string m_gameTitle;     // title of the page in the separate game window
     std::string m_gameUrl;       // address of that page
 

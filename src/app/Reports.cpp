@@ -35,11 +35,12 @@ int LastRequestError() { return t_lastError; }
 int SendReport(const std::string& text, CQuillet3App& app) {
     const std::string* shared = &text;
     app.ReportStarted();
-    std::thread([shared, &app] {
+    // The thread holds the events itself: they outlive a process end that did not wait.
+    std::thread([shared, &app, taken = app.m_hUrlTaken, done = app.m_hReportDone] {
         std::string copy = Bounded(*shared);
-        app.m_hUrlTaken->Set();
+        taken->Set();
         HttpGetRequest(copy, "");
-        app.m_hReportDone->Set();
+        done->Set();
         app.ReportFinished();
     }).detach();
     app.m_hUrlTaken->Wait();

@@ -69,8 +69,8 @@ TEST(HttpGetRequest, SchemeHostAndPortRules) {
 TEST(SendReport, ThreadTakesItsCopyAndSignalsBothEvents) {
     RawHttpServer server;
     CQuillet3App app;
-    app.m_hUrlTaken = std::make_unique<platform::ManualResetEvent>();
-    app.m_hReportDone = std::make_unique<platform::ManualResetEvent>();
+    app.m_hUrlTaken = std::make_shared<platform::ManualResetEvent>();
+    app.m_hReportDone = std::make_shared<platform::ManualResetEvent>();
     std::string text = "http://" + Local(server, "install.htm?tag=orvn&ver=3.0.0.1&count=1");
     EXPECT_EQ(SendReport(text, app), 1);
     text.assign(text.size(), 'x'); // the caller may reuse its buffer at once
@@ -81,8 +81,8 @@ TEST(SendReport, ThreadTakesItsCopyAndSignalsBothEvents) {
 
     // An address that cannot be sent still ends with the done event.
     CQuillet3App other;
-    other.m_hUrlTaken = std::make_unique<platform::ManualResetEvent>();
-    other.m_hReportDone = std::make_unique<platform::ManualResetEvent>();
+    other.m_hUrlTaken = std::make_shared<platform::ManualResetEvent>();
+    other.m_hReportDone = std::make_shared<platform::ManualResetEvent>();
     SendReport("ftp://nowhere/x", other);
     EXPECT_TRUE(other.m_hReportDone->WaitFor(std::chrono::seconds(10)));
     other.ExitInstance();
@@ -100,6 +100,18 @@ TEST(ReportTexts, AddressesAndValues) {
     EXPECT_EQ(UninstallReport(2), "http://stat.example:81/uninstall.htm?tag=orvn&ver=3.0.0.1&count=2");
     EXPECT_EQ(LoginReport("s1-tom", 2), "http://stat.example:81/login.htm?tag=orvn&ver=3.0.0.1&uid=s1-tom&index=2");
     EXPECT_EQ(LoginReport(std::string(600, 'u'), 1).size(), 511u); // a buffer of 512 characters
+    SetPortalForTesting(PortalConfig::Defaults());
+}
+
+TEST(SendLoginReport, ReachesTheStatisticsServerOnItsOwnThread) {
+    RawHttpServer server;
+    PortalConfig c = PortalConfig::Defaults();
+    c.statHost = "127.0.0.1:" + std::to_string(server.Port());
+    SetPortalForTesting(c);
+    SendLoginReport("s1-tom", 1);
+    for (int i = 0; i < 500 && server.Requests().empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(server.Requests().size(), 1u);
+    EXPECT_EQ(server.Requests()[0].rfind("GET /login.htm?tag=orvn&ver=3.0.0.1&uid=s1-tom&index=1 HTTP/1.1\r\n", 0), 0u);
     SetPortalForTesting(PortalConfig::Defaults());
 }
 
