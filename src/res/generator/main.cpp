@@ -66,7 +66,8 @@ QImage Strip(const QVector<QImage>& states) {
     const int w = states.first().width(), h = states.first().height();
     QImage strip(w * int(states.size()), h, QImage::Format_RGB32);
     QPainter p(&strip);
-    for (int i = 0; i < states.size(); ++i) p.drawImage(i * w, 0, states[i]);
+    for (int i = 0; i < states.size(); ++i)
+        p.drawImage(i * w, 0, states[i]);
     return strip;
 }
 
@@ -111,7 +112,8 @@ QImage CaptionButton(int w, int h, State state, const Glyph& glyph, bool close, 
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
     if (state == Hover || state == Pressed) {
-        const QColor fill = close ? (state == Hover ? kCloseHover : kClosePressed) : (state == Hover ? kHover : kPressed);
+        const QColor fill =
+            close ? (state == Hover ? kCloseHover : kClosePressed) : (state == Hover ? kHover : kPressed);
         // Leave the window's top outline (and, for the close button, its right one) visible.
         p.fillRect(QRect(0, 1, close ? w - 1 : w, h - 1), fill);
         if (state == Pressed) p.fillRect(QRect(0, 1, close ? w - 1 : w, 1), fill.darker(130));
@@ -123,11 +125,14 @@ QImage CaptionButton(int w, int h, State state, const Glyph& glyph, bool close, 
 }
 
 QImage CaptionStrip(int w, int h, const Glyph& glyph, bool close = false, int top = 0) {
-    return Strip({CaptionButton(w, h, Normal, glyph, close, top), CaptionButton(w, h, Hover, glyph, close, top),
-                  CaptionButton(w, h, Pressed, glyph, close, top), CaptionButton(w, h, Disabled, glyph, close, top)});
+    return Strip(
+        {CaptionButton(w, h, Normal, glyph, close, top), CaptionButton(w, h, Hover, glyph, close, top),
+         CaptionButton(w, h, Pressed, glyph, close, top), CaptionButton(w, h, Disabled, glyph, close, top)});
 }
 
-QPen GlyphPen(const QColor& c, double width = 1.6) { return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen GlyphPen(const QColor& c, double width = 1.6) {
+    return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void CloseGlyph(QPainter& p, const QRectF& b, const QColor& c) {
     const QPointF m = b.center() + QPointF(0, 0);
@@ -227,10 +232,18 @@ QImage PushButton(State state) {
     p.setRenderHint(QPainter::Antialiasing);
     QColor top, bottom, border;
     switch (state) {
-    case Normal: top = QColor(255, 255, 255), bottom = QColor(222, 230, 240), border = QColor(112, 136, 170); break;
-    case Hover: top = QColor(238, 247, 255), bottom = QColor(190, 222, 252), border = QColor(40, 118, 214); break;
-    case Pressed: top = QColor(168, 198, 234), bottom = QColor(204, 224, 246), border = QColor(22, 72, 146); break;
-    case Disabled: top = QColor(236, 236, 236), bottom = QColor(228, 228, 228), border = QColor(186, 186, 186); break;
+    case Normal:
+        top = QColor(255, 255, 255), bottom = QColor(222, 230, 240), border = QColor(112, 136, 170);
+        break;
+    case Hover:
+        top = QColor(238, 247, 255), bottom = QColor(190, 222, 252), border = QColor(40, 118, 214);
+        break;
+    case Pressed:
+        top = QColor(168, 198, 234), bottom = QColor(204, 224, 246), border = QColor(22, 72, 146);
+        break;
+    case Disabled:
+        top = QColor(236, 236, 236), bottom = QColor(228, 228, 228), border = QColor(186, 186, 186);
+        break;
     }
     QLinearGradient g(0, 0, 0, h);
     g.setColorAt(0, top);
@@ -403,7 +416,8 @@ QImage LoginBackground() {
         QPainterPath m;
         m.moveTo(0, h);
         for (int x = 0; x <= w; x += 6) {
-            const double y = base - amp * (0.6 * std::sin(x * freq + phase) + 0.3 * std::sin(x * freq * 2.7 + phase * 1.9) +
+            const double y = base - amp * (0.6 * std::sin(x * freq + phase) +
+                                           0.3 * std::sin(x * freq * 2.7 + phase * 1.9) +
                                            0.1 * std::sin(x * freq * 7.1 + phase * 0.3));
             m.lineTo(x, y);
         }
@@ -454,7 +468,7 @@ QImage Icon() {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -466,7 +480,9 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("png"));
     out.mkpath(QStringLiteral("icon"));
-    auto save = [&](int id, const QImage& image) { Save(image, out.filePath(QStringLiteral("png/%1.png").arg(id))); };
+    auto save = [&](int id, const QImage& image) {
+        Save(image, out.filePath(QStringLiteral("png/%1.png").arg(id)));
+    };
 
     save(129, LoginBackground());
     save(131, DialogSkin(30, 51, 30, kBody));
