@@ -32,7 +32,10 @@ MessageBoxGeometry LayoutMessageBox(QSize text, int lines, QSize button, int typ
     MessageBoxGeometry g;
     const int tw = text.width(), th = text.height(), bw = button.width(), bh = button.height();
     lines = std::max(1, lines);
-    const int cw = tw > 2 * bw + 60 ? tw + 60 : 2 * bw + 60;
+    // Text wider than the two buttons gets 30-pixel margins; narrower text sits in a
+    // box two buttons wide, but never closer than 12 pixels to its sides (a text
+    // just under that width would otherwise run into the border).
+    const int cw = tw > 2 * bw + 60 ? tw + 60 : std::max(2 * bw + 60, tw + 24);
     const int ch = th + bh + 3 * lines + 90;
     g.box = QSize(cw, ch);
     const int top = ch - 30 - bh;

@@ -29,6 +29,6 @@ QSize MeasureMessage(const QFontMetrics& metrics, const QString& text);
 // Whether a box type shows two buttons (4 yes/no, 1 OK/cancel).
 bool MessageBoxHasTwoButtons(int type);
 
-// Box, buttons and first line for a measured text of `lines` lines and buttons of
-// size `button`.
+// Box, buttons and first line for a measured text (at least 12 pixels from the sides) of `lines` lines and
+// buttons of size `button`.
 MessageBoxGeometry LayoutMessageBox(QSize text, int lines, QSize button, int type);
