@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 namespace {
 QRect WorkArea(const QWidget* widget) {
@@ -242,7 +241,7 @@ bool CDlgEx::InCaptionBand(int y) const {
 }
 
 void CDlgEx::OnNcLButtonDown(HitCode hit, QPoint globalPos) {
-    m_drag = Drag::Pending;
+    m_bDragging = true;
     m_dragHit = hit;
     m_dragStartPos = globalPos;
     m_dragStartRect = geometry();
@@ -265,25 +264,17 @@ void CDlgEx::mousePressEvent(QMouseEvent* event) {
 
 void CDlgEx::mouseMoveEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
-    if (m_drag != Drag::None && (event->buttons() & Qt::LeftButton)) {
-        if (m_drag == Drag::Pending) {
-            // Let the window manager run the move or resize; without one, do it here.
-            QWindow* window = windowHandle();
-            bool handled = false;
-            if (window)
-                handled = m_dragHit == HTCAPTION ? window->startSystemMove()
-                                                 : window->startSystemResize(HitEdges(m_dragHit));
-            m_drag = handled ? Drag::None : Drag::Manual;
-        }
-        if (m_drag == Drag::Manual) {
-            const QPoint delta = global - m_dragStartPos;
-            if (m_dragHit == HTCAPTION) {
-                move(m_dragStartRect.topLeft() + delta);
-            } else {
-                QSize minimum = minimumSize();
-                if (!m_bmpSkin.isNull()) minimum = minimum.expandedTo(m_bmpSkin.size());
-                setGeometry(ResizedRect(m_dragStartRect, m_dragHit, delta, minimum));
-            }
+    if (m_bDragging && (event->buttons() & Qt::LeftButton)) {
+        // The dialog moves and resizes itself from its own mouse events (the pointer
+        // stays grabbed while the button is down). This works with and without a window
+        // manager; QWindow::startSystemMove() misplaced a frameless window under openbox.
+        const QPoint delta = global - m_dragStartPos;
+        if (m_dragHit == HTCAPTION) {
+            move(m_dragStartRect.topLeft() + delta);
+        } else {
+            QSize minimum = minimumSize();
+            if (!m_bmpSkin.isNull()) minimum = minimum.expandedTo(m_bmpSkin.size());
+            setGeometry(ResizedRect(m_dragStartRect, m_dragHit, delta, minimum));
         }
         event->accept();
         return;
@@ -293,8 +284,8 @@ void CDlgEx::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CDlgEx::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_drag != Drag::None) {
-        m_drag = Drag::None;
+    if (event->button() == Qt::LeftButton && m_bDragging) {
+        m_bDragging = false;
         RecordRestoreRect();
         m_bTrackRestore = false;
         event->accept();

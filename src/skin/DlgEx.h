@@ -96,7 +96,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Drag { None, Pending, Manual };
     CBtnEx* MakeCaptionButton(const QImage& strip, int right, const QString& tooltip);
     void LayoutCaptionButtons();
     void RecordRestoreRect();
@@ -106,7 +105,7 @@ private:
     bool m_bTrackRestore = false; // a frame move or resize is under way
     bool m_bInToggle = false;
     bool m_bEnding = false;
-    Drag m_drag = Drag::None;
+    bool m_bDragging = false; // the left button went down on the caption or an edge
     HitCode m_dragHit = HTCLIENT;
     QPoint m_dragStartPos;
     QRect m_dragStartRect;
