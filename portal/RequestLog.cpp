@@ -8,11 +8,21 @@ std::string JsonString(const std::string& s) {
     std::string out = "\"";
     for (unsigned char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char buf[8];
@@ -32,10 +42,12 @@ void RequestLog::Append(const httplib::Request& req) {
     std::string path = q == std::string::npos ? target : target.substr(0, q);
     std::string query = q == std::string::npos ? std::string() : target.substr(q + 1);
     std::string line = "{\"method\":" + JsonString(req.method) + ",\"path\":" + JsonString(path) +
-                       ",\"query\":" + JsonString(query) + ",\"target\":" + JsonString(target) + ",\"headers\":{";
+                       ",\"query\":" + JsonString(query) + ",\"target\":" + JsonString(target) +
+                       ",\"headers\":{";
     bool first = true;
     for (const auto& [name, value] : req.headers) {
-        if (name == "REMOTE_ADDR" || name == "REMOTE_PORT" || name == "LOCAL_ADDR" || name == "LOCAL_PORT") continue;
+        if (name == "REMOTE_ADDR" || name == "REMOTE_PORT" || name == "LOCAL_ADDR" || name == "LOCAL_PORT")
+            continue;
         if (!first) line += ",";
         first = false;
         line += JsonString(name) + ":" + JsonString(value);

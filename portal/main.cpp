@@ -30,9 +30,12 @@ Options Parse(int argc, char** argv) {
     Options o;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string k = argv[i], v = argv[i + 1];
-        if (k == "--port") o.port = std::stoi(v);
-        else if (k == "--port-file") o.portFile = v;
-        else if (k == "--log") o.logFile = v;
+        if (k == "--port")
+            o.port = std::stoi(v);
+        else if (k == "--port-file")
+            o.portFile = v;
+        else if (k == "--log")
+            o.logFile = v;
     }
     return o;
 }
@@ -56,7 +59,9 @@ int main(int argc, char** argv) {
 
     // Reports of the statistics server: the launcher never reads the answer.
     for (const char* path : {"/install.htm", "/active.htm", "/uninstall.htm", "/login.htm"}) {
-        server.Get(path, [](const httplib::Request&, httplib::Response& res) { res.set_content("ok", "text/plain"); });
+        server.Get(path, [](const httplib::Request&, httplib::Response& res) {
+            res.set_content("ok", "text/plain");
+        });
     }
 
     // Control addresses for the tests.

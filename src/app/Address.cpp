@@ -23,10 +23,12 @@ platform::HttpTarget SplitAddress(std::string_view rest) {
 
 bool HostPassesAllowList(std::string_view hostView, const std::array<std::string, 3>& domains) {
     std::string host(hostView);
-    for (auto& c : host) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : host)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (host.empty()) return false;
     for (std::string d : domains) {
-        for (auto& c : d) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (auto& c : d)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (d.empty()) continue;
         if (host == d) return true;
         if (host.size() > d.size() && host.compare(host.size() - d.size(), d.size(), d) == 0 &&

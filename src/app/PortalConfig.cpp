@@ -39,8 +39,10 @@ PortalConfig PortalConfig::Load(const std::string& iniPath) {
         while (i < domains.size() && start <= v->size()) {
             auto comma = v->find(',', start);
             std::string d = v->substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-            while (!d.empty() && d.front() == ' ') d.erase(0, 1);
-            while (!d.empty() && d.back() == ' ') d.pop_back();
+            while (!d.empty() && d.front() == ' ')
+                d.erase(0, 1);
+            while (!d.empty() && d.back() == ' ')
+                d.pop_back();
             domains[i++] = d;
             if (comma == std::string::npos) break;
             start = comma + 1;
@@ -64,6 +66,10 @@ PortalConfig& Current() {
 }
 } // namespace
 
-const PortalConfig& Portal() { return Current(); }
+const PortalConfig& Portal() {
+    return Current();
+}
 
-void SetPortalForTesting(const PortalConfig& config) { Current() = config; }
+void SetPortalForTesting(const PortalConfig& config) {
+    Current() = config;
+}

@@ -39,7 +39,9 @@ void CQuillet3App::ReportStarted() {
     ++m_nReportsRunning;
 }
 
-void CQuillet3App::ReportFinished() { --m_nReportsRunning; }
+void CQuillet3App::ReportFinished() {
+    --m_nReportsRunning;
+}
 
 void CQuillet3App::WaitForReport() {
     if (m_bReportStarted && m_hReportDone) m_hReportDone->Wait();
@@ -102,7 +104,8 @@ bool CQuillet3App::InitInstance() {
         SendReport(ActivationReport(count, apartDays, keepDays, weekDays), *this);
     }
 
-    if (mode == Shortcut || mode == Installed || mode == UpdateRestart || mode == NewGameWindow || mode == GameHall)
+    if (mode == Shortcut || mode == Installed || mode == UpdateRestart || mode == NewGameWindow ||
+        mode == GameHall)
         SetCacheLimit();
 
     if (mode == NewGameWindow || mode == GameHall) {
@@ -124,7 +127,8 @@ bool CQuillet3App::InitInstance() {
 
 int CQuillet3App::ExitInstance() {
     // A report still on its way when the process ends would be cut off mid-request.
-    for (int i = 0; i < 100 && m_nReportsRunning > 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int i = 0; i < 100 && m_nReportsRunning > 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     m_hUrlTaken.reset();
     m_hReportDone.reset();
     return 0;

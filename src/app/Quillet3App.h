@@ -24,11 +24,11 @@ public:
     // Waits for the first report of the process, if one was started.
     void WaitForReport();
 
-    std::string m_updateAddress; // download address of a newer program file
+    std::string m_updateAddress;                               // download address of a newer program file
     std::shared_ptr<platform::ManualResetEvent> m_hUrlTaken;   // a report thread took its copy
     std::shared_ptr<platform::ManualResetEvent> m_hReportDone; // a report thread finished; never reset
-    std::string m_gameTitle;     // title of the page in the separate game window
-    std::string m_gameUrl;       // address of that page
+    std::string m_gameTitle; // title of the page in the separate game window
+    std::string m_gameUrl;   // address of that page
 
 private:
     std::atomic<bool> m_bReportStarted{false};

@@ -15,9 +15,13 @@ namespace {
 thread_local int t_lastError = 0;
 
 // Report texts live in buffers of 512 characters.
-std::string Bounded(std::string text) { return platform::TruncateCodePoints(text, 511); }
+std::string Bounded(std::string text) {
+    return platform::TruncateCodePoints(text, 511);
+}
 
-std::string Base(const char* pathAndQuery) { return "http://" + Portal().statHost + pathAndQuery; }
+std::string Base(const char* pathAndQuery) {
+    return "http://" + Portal().statHost + pathAndQuery;
+}
 
 constexpr int kMaxRedirects = 5;
 constexpr std::size_t kBlock = 512;
@@ -30,7 +34,9 @@ bool HttpGetRequest(std::string_view address, std::string_view body) {
     return r.sent;
 }
 
-int LastRequestError() { return t_lastError; }
+int LastRequestError() {
+    return t_lastError;
+}
 
 int SendReport(const std::string& text, CQuillet3App& app) {
     const std::string* shared = &text;
@@ -62,8 +68,8 @@ std::string PortalActivationReport(unsigned count) {
 
 std::string ActivationReport(unsigned count, int apartDays, int keepDays, int weekDays) {
     char tail[96];
-    std::snprintf(tail, sizeof tail, "&count=%u&apartdays=%d&keepdays=%d&weekdays=%d", count, apartDays, keepDays,
-                  weekDays);
+    std::snprintf(tail, sizeof tail, "&count=%u&apartdays=%d&keepdays=%d&weekdays=%d", count, apartDays,
+                  keepDays, weekDays);
     return Bounded(Base("/active.htm?tag=orvn&ver=3.0.0.1") + tail);
 }
 
@@ -79,8 +85,8 @@ bool DownloadToFile(std::string_view address, const std::string& path, DownloadU
                     const DownloadProgress& progress, const std::atomic<bool>* cancel) {
     const auto& domains = Portal().allowDomains;
     if (use == DownloadUse::Program && !PassesAllowList(address, domains)) return false;
-    platform::HttpTarget target =
-        SplitAddress(use == DownloadUse::Program ? address.substr(std::min<std::size_t>(7, address.size())) : address);
+    platform::HttpTarget target = SplitAddress(
+        use == DownloadUse::Program ? address.substr(std::min<std::size_t>(7, address.size())) : address);
 
     for (int hop = 0; hop <= kMaxRedirects; ++hop) {
         std::FILE* file = nullptr;
@@ -131,7 +137,8 @@ bool DownloadToFile(std::string_view address, const std::string& path, DownloadU
             target.object = next.substr(1);
             continue;
         }
-        if (next.size() < 7 || !platform::EqualsNoCase(std::string_view(next).substr(0, 7), "http://")) return false;
+        if (next.size() < 7 || !platform::EqualsNoCase(std::string_view(next).substr(0, 7), "http://"))
+            return false;
         if (use == DownloadUse::Program && !PassesAllowList(next, domains)) return false;
         target = SplitAddress(std::string_view(next).substr(7));
     }

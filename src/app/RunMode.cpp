@@ -29,15 +29,17 @@ int ClassifyRun(const std::vector<std::string>& args, const std::string& program
         static const struct {
             const char* name;
             int mode;
-        } switches[] = {{"/web6182D", WebPortal}, {"/Orvn", Shortcut},       {"/uninst", Uninstall},
+        } switches[] = {{"/web6182D", WebPortal},   {"/Orvn", Shortcut},       {"/uninst", Uninstall},
                         {"/update", UpdateRestart}, {"/newgm", NewGameWindow}, {"/gmhall", GameHall}};
         for (const auto& s : switches) {
             if (!platform::EqualsNoCase(first, s.name)) continue;
             if (s.mode == NewGameWindow) {
-                g_hParentWnd = static_cast<std::uintptr_t>(static_cast<std::intptr_t>(ReadSwitchValue(args, 2, 16)));
+                g_hParentWnd =
+                    static_cast<std::uintptr_t>(static_cast<std::intptr_t>(ReadSwitchValue(args, 2, 16)));
                 g_nParentTabs = ReadSwitchValue(args, 3, 8);
             } else if (s.mode == GameHall) {
-                g_hParentWnd = static_cast<std::uintptr_t>(static_cast<std::intptr_t>(ReadSwitchValue(args, 2, 16)));
+                g_hParentWnd =
+                    static_cast<std::uintptr_t>(static_cast<std::intptr_t>(ReadSwitchValue(args, 2, 16)));
             }
             return s.mode;
         }
@@ -47,6 +49,10 @@ int ClassifyRun(const std::vector<std::string>& args, const std::string& program
     return program.find(folder) != std::string::npos ? Installed : FirstRun;
 }
 
-int ClassifyRun() { return ClassifyRun(g_args, platform::ProgramPath(), InstallFolder()); }
+int ClassifyRun() {
+    return ClassifyRun(g_args, platform::ProgramPath(), InstallFolder());
+}
 
-void SetProcessArguments(int argc, char** argv) { g_args.assign(argv, argv + argc); }
+void SetProcessArguments(int argc, char** argv) {
+    g_args.assign(argv, argv + argc);
+}

@@ -26,7 +26,9 @@ std::string KeptLastStart() {
     return g_keptLastStart;
 }
 
-platform::ProfileFile Stats() { return platform::ProfileFile(StatisticPath()); }
+platform::ProfileFile Stats() {
+    return platform::ProfileFile(StatisticPath());
+}
 
 std::string TodayText(std::int64_t now) {
     std::time_t t = static_cast<std::time_t>(now);
@@ -37,7 +39,9 @@ std::string TodayText(std::int64_t now) {
     return buf;
 }
 
-void WriteLastStart(std::int64_t now) { Stats().WriteString(kStatSection, "lstTime", TodayText(now)); }
+void WriteLastStart(std::int64_t now) {
+    Stats().WriteString(kStatSection, "lstTime", TodayText(now));
+}
 
 // Counter increase: the read and the write happen under one lock, so no start of
 // another process is lost between them.
@@ -52,9 +56,13 @@ int IncreaseCounter(const char* key) {
 
 } // namespace
 
-std::string InstallFolder() { return platform::ShellFolders::LocalAppData() + "/6182/GameLogin"; }
+std::string InstallFolder() {
+    return platform::ShellFolders::LocalAppData() + "/6182/GameLogin";
+}
 
-std::string StatisticPath() { return InstallFolder() + "/Statistic.ini"; }
+std::string StatisticPath() {
+    return InstallFolder() + "/Statistic.ini";
+}
 
 bool MakeModulePath(std::string_view name, std::string& out) {
     std::string program = platform::ProgramPath();
@@ -76,7 +84,8 @@ std::int32_t DaysSince(const std::string& lastStart, std::int64_t now) {
     auto last = lastStart.rfind('/');
     if (first != std::string::npos && first != last) {
         then.tm_year = platform::WcstolBase10(std::string_view(lastStart).substr(0, first)) - 1900;
-        then.tm_mon = platform::WcstolBase10(std::string_view(lastStart).substr(first + 1, last - first - 1)) - 1;
+        then.tm_mon =
+            platform::WcstolBase10(std::string_view(lastStart).substr(first + 1, last - first - 1)) - 1;
         then.tm_mday = platform::WcstolBase10(std::string_view(lastStart).substr(last + 1));
     }
     then.tm_isdst = -1;
@@ -93,10 +102,14 @@ int NextWeekdays(int stored, std::int32_t days) {
 
 int UpdateStatistic(int selector) {
     switch (selector) {
-    case StatPortalCount: return IncreaseCounter("6182");
-    case StatInstall: return IncreaseCounter("Inst");
-    case StatUninstall: return IncreaseCounter("UnInst");
-    case StatGame: return IncreaseCounter("Game");
+    case StatPortalCount:
+        return IncreaseCounter("6182");
+    case StatInstall:
+        return IncreaseCounter("Inst");
+    case StatUninstall:
+        return IncreaseCounter("UnInst");
+    case StatGame:
+        return IncreaseCounter("Game");
     case StatDaysApart: {
         std::int64_t now = platform::NowSeconds();
         std::int32_t days = DaysSince(KeptLastStart(), now);
@@ -109,7 +122,8 @@ int UpdateStatistic(int selector) {
         WriteLastStart(now);
         std::uint32_t streak = 1;
         if (static_cast<std::uint32_t>(days) < 2) {
-            streak = static_cast<std::uint32_t>(platform::WcstolBase10(Stats().GetString(kStatSection, "keepdays", "1")));
+            streak = static_cast<std::uint32_t>(
+                platform::WcstolBase10(Stats().GetString(kStatSection, "keepdays", "1")));
             if (days == 1) ++streak;
         }
         Stats().WriteString(kStatSection, "keepdays", std::to_string(streak));
@@ -121,7 +135,8 @@ int UpdateStatistic(int selector) {
         Stats().WriteString(kStatSection, "weekdays", std::to_string(mask));
         return std::popcount(static_cast<unsigned>(mask));
     }
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -138,8 +153,8 @@ int WriteUpdTime() {
     auto key = platform::SettingsStore::Open(kLauncherKey, true);
     if (!key) return 0;
     platform::SystemTime st = platform::UtcNow();
-    const std::uint16_t fields[8] = {st.year, st.month, st.dayOfWeek, st.day,
-                                     st.hour, st.minute, st.second, st.milliseconds};
+    const std::uint16_t fields[8] = {st.year, st.month,  st.dayOfWeek, st.day,
+                                     st.hour, st.minute, st.second,    st.milliseconds};
     std::vector<std::uint8_t> bytes;
     for (auto f : fields) {
         bytes.push_back(static_cast<std::uint8_t>(f & 0xFF));
@@ -166,13 +181,15 @@ int IsAutoCheckDue() {
     if (!key) return 0;
     std::uint8_t upd[16] = {};
     if (auto v = key->GetBinary("UpdTime"))
-        for (std::size_t i = 0; i < v->size() && i < sizeof upd; ++i) upd[i] = (*v)[i];
+        for (std::size_t i = 0; i < v->size() && i < sizeof upd; ++i)
+            upd[i] = (*v)[i];
     auto field = [&](int i) { return static_cast<std::uint16_t>(upd[2 * i] | (upd[2 * i + 1] << 8)); };
     platform::SystemTime now = platform::UtcNow();
     if (field(0) == now.year && field(1) == now.month && field(3) == now.day) return 0;
     std::uint8_t dis[4] = {};
     if (auto v = key->GetBinary("DisableDays"))
-        for (std::size_t i = 0; i < v->size() && i < sizeof dis; ++i) dis[i] = (*v)[i];
+        for (std::size_t i = 0; i < v->size() && i < sizeof dis; ++i)
+            dis[i] = (*v)[i];
     bool any = dis[0] || dis[1] || dis[2] || dis[3];
     if (any && (now.dayOfWeek == dis[0] || now.dayOfWeek == dis[1] || now.dayOfWeek == dis[2])) return 0;
     return 1;

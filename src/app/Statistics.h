@@ -18,8 +18,8 @@ enum StatisticSelector {
     StatUninstall = 2,   // "UnInst"
     StatGame = 3,        // "Game"
     StatDaysApart = 4,
-    StatStreak = 5,      // "keepdays"
-    StatWeekdays = 6,    // "weekdays"
+    StatStreak = 5,   // "keepdays"
+    StatWeekdays = 6, // "weekdays"
 };
 
 // $XDG_DATA_HOME/6182/GameLogin

@@ -25,10 +25,14 @@ SystemTime UtcNow() {
     std::time_t t = static_cast<std::time_t>(NowSeconds());
     std::tm tm{};
     gmtime_r(&t, &tm);
-    return SystemTime{static_cast<std::uint16_t>(tm.tm_year + 1900), static_cast<std::uint16_t>(tm.tm_mon + 1),
-                      static_cast<std::uint16_t>(tm.tm_wday),        static_cast<std::uint16_t>(tm.tm_mday),
-                      static_cast<std::uint16_t>(tm.tm_hour),        static_cast<std::uint16_t>(tm.tm_min),
-                      static_cast<std::uint16_t>(tm.tm_sec),         static_cast<std::uint16_t>(((ms % 1000) + 1000) % 1000)};
+    return SystemTime{static_cast<std::uint16_t>(tm.tm_year + 1900),
+                      static_cast<std::uint16_t>(tm.tm_mon + 1),
+                      static_cast<std::uint16_t>(tm.tm_wday),
+                      static_cast<std::uint16_t>(tm.tm_mday),
+                      static_cast<std::uint16_t>(tm.tm_hour),
+                      static_cast<std::uint16_t>(tm.tm_min),
+                      static_cast<std::uint16_t>(tm.tm_sec),
+                      static_cast<std::uint16_t>(((ms % 1000) + 1000) % 1000)};
 }
 
 void SetClockForTesting(std::optional<std::int64_t> ms) {

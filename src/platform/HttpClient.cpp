@@ -43,10 +43,12 @@ struct Transfer {
 bool HeaderIs(std::string_view line, std::string_view name, std::string_view& value) {
     if (line.size() <= name.size() || line[name.size()] != ':') return false;
     for (std::size_t i = 0; i < name.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(line[i])) != std::tolower(static_cast<unsigned char>(name[i])))
+        if (std::tolower(static_cast<unsigned char>(line[i])) !=
+            std::tolower(static_cast<unsigned char>(name[i])))
             return false;
     value = line.substr(name.size() + 1);
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+        value.remove_prefix(1);
     while (!value.empty() && (value.back() == '\r' || value.back() == '\n' || value.back() == ' '))
         value.remove_suffix(1);
     return true;
@@ -60,7 +62,8 @@ size_t OnHeader(char* data, size_t size, size_t n, void* user) {
         t->head = HttpResponseHead{};
         t->gotStatus = true;
         auto sp = line.find(' ');
-        if (sp != std::string_view::npos) t->head.status = std::atoi(std::string(line.substr(sp + 1, 3)).c_str());
+        if (sp != std::string_view::npos)
+            t->head.status = std::atoi(std::string(line.substr(sp + 1, 3)).c_str());
         return size * n;
     }
     std::string_view value;

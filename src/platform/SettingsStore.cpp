@@ -11,10 +11,14 @@ namespace platform {
 namespace {
 constexpr const char* kSection = "Values";
 
-std::string KeyPath(const std::string& keyName) { return SettingsStore::Folder() + "/" + keyName + ".key"; }
+std::string KeyPath(const std::string& keyName) {
+    return SettingsStore::Folder() + "/" + keyName + ".key";
+}
 } // namespace
 
-std::string SettingsStore::Folder() { return ShellFolders::AppData() + "/6182/GameLogin"; }
+std::string SettingsStore::Folder() {
+    return ShellFolders::AppData() + "/6182/GameLogin";
+}
 
 std::optional<SettingsStore> SettingsStore::Open(const std::string& keyName, bool create) {
     std::string path = KeyPath(keyName);

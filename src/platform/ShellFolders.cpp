@@ -42,12 +42,24 @@ std::string Home() {
     return "/";
 }
 
-std::string LocalAppData() { return EnvDir("XDG_DATA_HOME", Home() + "/.local/share"); }
-std::string AppData() { return EnvDir("XDG_CONFIG_HOME", Home() + "/.config"); }
-std::string Desktop() { return UserDir("XDG_DESKTOP_DIR", Home() + "/Desktop"); }
-std::string Personal() { return UserDir("XDG_DOCUMENTS_DIR", Home() + "/Documents"); }
-std::string Programs() { return LocalAppData() + "/applications"; }
-std::string Favorites() { return Home() + "/Favorites"; }
+std::string LocalAppData() {
+    return EnvDir("XDG_DATA_HOME", Home() + "/.local/share");
+}
+std::string AppData() {
+    return EnvDir("XDG_CONFIG_HOME", Home() + "/.config");
+}
+std::string Desktop() {
+    return UserDir("XDG_DESKTOP_DIR", Home() + "/Desktop");
+}
+std::string Personal() {
+    return UserDir("XDG_DOCUMENTS_DIR", Home() + "/Documents");
+}
+std::string Programs() {
+    return LocalAppData() + "/applications";
+}
+std::string Favorites() {
+    return Home() + "/Favorites";
+}
 
 std::string TempPath() {
     std::string t = EnvDir("TMPDIR", "/tmp");

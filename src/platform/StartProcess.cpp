@@ -17,7 +17,8 @@ std::vector<std::string> SplitCommandLine(std::string_view s) {
     std::vector<std::string> out;
     std::size_t i = 0;
     while (true) {
-        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+        while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+            ++i;
         if (i >= s.size()) break;
         std::string arg;
         bool quoted = false;
@@ -26,7 +27,8 @@ std::vector<std::string> SplitCommandLine(std::string_view s) {
             if (!quoted && (c == ' ' || c == '\t')) break;
             if (c == '\\') {
                 std::size_t n = 0;
-                while (i < s.size() && s[i] == '\\') ++n, ++i;
+                while (i < s.size() && s[i] == '\\')
+                    ++n, ++i;
                 if (i < s.size() && s[i] == '"') {
                     arg.append(n / 2, '\\');
                     if (n % 2) {
@@ -82,7 +84,8 @@ std::string QuoteArgument(std::string_view arg) {
 bool StartProcess(const std::vector<std::string>& argv) {
     if (argv.empty() || argv[0].empty()) return false;
     std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const auto& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
@@ -114,7 +117,9 @@ bool StartProcess(const std::vector<std::string>& argv) {
     return true;
 }
 
-bool StartProcess(std::string_view commandLine) { return StartProcess(SplitCommandLine(commandLine)); }
+bool StartProcess(std::string_view commandLine) {
+    return StartProcess(SplitCommandLine(commandLine));
+}
 
 std::string ProgramPath() {
     char buf[PATH_MAX];

@@ -8,7 +8,8 @@ namespace platform {
 
 std::int32_t WcstolBase10(std::string_view s) {
     std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) ++i;
+    while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r')))
+        ++i;
     bool neg = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) neg = s[i++] == '-';
     std::int64_t v = 0;
@@ -18,10 +19,11 @@ std::int32_t WcstolBase10(std::string_view s) {
         if (v > static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1) over = true;
         if (over) v = static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
     }
-    if (neg) return v > std::numeric_limits<std::int32_t>::max() ? std::numeric_limits<std::int32_t>::min()
-                                                               : static_cast<std::int32_t>(-v);
+    if (neg)
+        return v > std::numeric_limits<std::int32_t>::max() ? std::numeric_limits<std::int32_t>::min()
+                                                            : static_cast<std::int32_t>(-v);
     return v > std::numeric_limits<std::int32_t>::max() ? std::numeric_limits<std::int32_t>::max()
-                                                      : static_cast<std::int32_t>(v);
+                                                        : static_cast<std::int32_t>(v);
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {

@@ -27,8 +27,9 @@ TEST_P(DragTest, CaptionDragMovesTheBoxByThePointersPath) {
     Desktop desktop(GetParam());
     ASSERT_FALSE(desktop.Display().empty());
     TempHome home;
-    ChildProcess box({std::string(ORVANE_BUILD_DIR) + "/skin-preview", "0", "拖动标题栏移动窗口"},
-                     {{"DISPLAY", desktop.Display()}, {"QT_QPA_PLATFORM", "xcb"}, {"XDG_RUNTIME_DIR", home.Root()}});
+    ChildProcess box(
+        {std::string(ORVANE_BUILD_DIR) + "/skin-preview", "0", "拖动标题栏移动窗口"},
+        {{"DISPLAY", desktop.Display()}, {"QT_QPA_PLATFORM", "xcb"}, {"XDG_RUNTIME_DIR", home.Root()}});
     ASSERT_TRUE(desktop.WaitForWindow("^6182Orvane$", 20s));
     std::this_thread::sleep_for(500ms);
     std::string id = desktop.Windows("^6182Orvane$").back();
@@ -36,7 +37,8 @@ TEST_P(DragTest, CaptionDragMovesTheBoxByThePointersPath) {
     ASSERT_GE(before.x, 0);
 
     auto move = [&](int dx, int dy) {
-        desktop.Xdo("mousemove --sync " + std::to_string(before.x + 40 + dx) + " " + std::to_string(before.y + 15 + dy));
+        desktop.Xdo("mousemove --sync " + std::to_string(before.x + 40 + dx) + " " +
+                    std::to_string(before.y + 15 + dy));
     };
     move(0, 0);
     desktop.Xdo("mousedown 1");

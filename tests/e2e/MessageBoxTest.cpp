@@ -41,7 +41,9 @@ protected:
         auto ids = desktop.Windows("^6182Orvane$");
         return ids.empty() ? std::string() : ids.back();
     }
-    void Click(int x, int y) { desktop.Xdo("mousemove --sync " + std::to_string(x) + " " + std::to_string(y) + " click 1"); }
+    void Click(int x, int y) {
+        desktop.Xdo("mousemove --sync " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+    }
 
     Desktop desktop;
     TempHome portalFolder;

@@ -76,14 +76,17 @@ TEST_F(StartupTest, InstalledCopyUpdatesStatisticsAndSendsActivation) {
     LauncherHome home(*desktop, *portal);
     std::string installed = home.InstallCopy();
     TempHome::WriteFile(home.StatisticPath(),
-                        "[Orvn]\r\nlstTime=" + DateDaysAgo(3) + "\r\nweekdays=5\r\nkeepdays=6\r\nGame=2\r\nShortKey=0,121\r\n");
+                        "[Orvn]\r\nlstTime=" + DateDaysAgo(3) +
+                            "\r\nweekdays=5\r\nkeepdays=6\r\nGame=2\r\nShortKey=0,121\r\n");
     auto launcher = home.Run(installed, {});
     ASSERT_EQ(launcher->Wait(20s), 0);
 
     auto requests = NewRequests();
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_NE(requests[0].find("\"target\":\"/active.htm?tag=orvn&ver=3.0.0.1&count=3&apartdays=2&keepdays=1&weekdays=3\""),
-              std::string::npos)
+    EXPECT_NE(
+        requests[0].find(
+            "\"target\":\"/active.htm?tag=orvn&ver=3.0.0.1&count=3&apartdays=2&keepdays=1&weekdays=3\""),
+        std::string::npos)
         << requests[0];
     EXPECT_EQ(Stat(home, "lstTime"), DateDaysAgo(0));
     EXPECT_EQ(Stat(home, "weekdays"), "41");
@@ -91,7 +94,8 @@ TEST_F(StartupTest, InstalledCopyUpdatesStatisticsAndSendsActivation) {
     EXPECT_EQ(Stat(home, "Game"), "3");
     EXPECT_EQ(Stat(home, "ShortKey"), "0,121"); // another owner's key stays
     // The cache limit for the web engine.
-    EXPECT_NE(TempHome::ReadFile(home.Home().Root() + "/config/6182/GameLogin/CacheContent.key").find("CacheLimit=dword:1048576"),
+    EXPECT_NE(TempHome::ReadFile(home.Home().Root() + "/config/6182/GameLogin/CacheContent.key")
+                  .find("CacheLimit=dword:1048576"),
               std::string::npos);
 }
 
@@ -102,7 +106,8 @@ TEST_F(StartupTest, FirstEverStartFromInstallFolderReportsFirstValues) {
     ASSERT_EQ(launcher->Wait(20s), 0);
     auto requests = NewRequests();
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_NE(requests[0].find("count=1&apartdays=0&keepdays=1&weekdays=1\""), std::string::npos) << requests[0];
+    EXPECT_NE(requests[0].find("count=1&apartdays=0&keepdays=1&weekdays=1\""), std::string::npos)
+        << requests[0];
 }
 
 TEST_F(StartupTest, WithoutNetworkOnlyTheMessageAppearsAndNothingIsWritten) {

@@ -34,12 +34,15 @@ public:
         }
     }
     const std::string& Display() const { return m_display; }
-    std::string Xdo(const std::string& args) const { return Capture("DISPLAY=" + m_display + " xdotool " + args + " 2>/dev/null"); }
+    std::string Xdo(const std::string& args) const {
+        return Capture("DISPLAY=" + m_display + " xdotool " + args + " 2>/dev/null");
+    }
     // Window ids whose name matches, as xdotool lists them.
     std::vector<std::string> Windows(const std::string& name) const {
         std::vector<std::string> ids;
         std::istringstream in(Xdo("search --onlyvisible --name '" + name + "'"));
-        for (std::string id; in >> id;) ids.push_back(id);
+        for (std::string id; in >> id;)
+            ids.push_back(id);
         return ids;
     }
     bool WaitForWindow(const std::string& name, std::chrono::milliseconds timeout) const {
@@ -64,7 +67,8 @@ public:
     explicit Portal(const std::string& folder) : m_log(folder + "/portal-requests.log") {
         std::string portFile = folder + "/portal.port";
         m_process = std::make_unique<ChildProcess>(
-            std::vector<std::string>{std::string(ORVANE_BUILD_DIR) + "/orvane-portal", "--port-file", portFile, "--log", m_log},
+            std::vector<std::string>{std::string(ORVANE_BUILD_DIR) + "/orvane-portal", "--port-file",
+                                     portFile, "--log", m_log},
             std::map<std::string, std::string>{}, folder + "/portal.out");
         for (int i = 0; i < 200 && m_port == 0; ++i) {
             std::ifstream in(portFile);
@@ -95,9 +99,10 @@ public:
     LauncherHome(const Desktop& desktop, const Portal& portal, const std::string& probeSite = "") {
         m_ini = m_home.Root() + "/Portal.ini";
         std::string host = "127.0.0.1:" + std::to_string(portal.Port());
-        std::ofstream(m_ini) << "[Portal]\nStatHost=" << host << "\nUserHost=" << host << "\nExtLoginHost=" << host
-                             << "\nQQOAuthHost=" << host << "\nHomePage=" << portal.Base() << "\nProbeSite="
-                             << (probeSite.empty() ? portal.Base() : probeSite)
+        std::ofstream(m_ini) << "[Portal]\nStatHost=" << host << "\nUserHost=" << host
+                             << "\nExtLoginHost=" << host << "\nQQOAuthHost=" << host
+                             << "\nHomePage=" << portal.Base()
+                             << "\nProbeSite=" << (probeSite.empty() ? portal.Base() : probeSite)
                              << "\nAllowDomains=127.0.0.1,localhost,6182yx.com\n";
         // The user's browser: a stand-in that notes what it was asked to open.
         std::filesystem::create_directories(m_home.Root() + "/bin");
@@ -113,7 +118,8 @@ public:
                  {"DISPLAY", desktop.Display()},
                  {"QT_QPA_PLATFORM", "xcb"},
                  {"QTWEBENGINE_DISABLE_SANDBOX", "1"},
-                 {"PATH", m_home.Root() + "/bin:" + std::string(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin")}};
+                 {"PATH", m_home.Root() + "/bin:" +
+                              std::string(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin")}};
         std::filesystem::create_directories(m_home.Root() + "/run");
         std::filesystem::permissions(m_home.Root() + "/run", std::filesystem::perms::owner_all);
     }
@@ -130,7 +136,8 @@ public:
                                    std::filesystem::copy_options::overwrite_existing);
         return dest;
     }
-    std::unique_ptr<ChildProcess> Run(const std::string& program, const std::vector<std::string>& args) const {
+    std::unique_ptr<ChildProcess> Run(const std::string& program,
+                                      const std::vector<std::string>& args) const {
         std::vector<std::string> argv{program};
         argv.insert(argv.end(), args.begin(), args.end());
         return std::make_unique<ChildProcess>(argv, m_env, m_home.Root() + "/launcher.out");

@@ -21,14 +21,16 @@ public:
         m_pid = ::fork();
         if (m_pid == 0) {
             ::setpgid(0, 0);
-            for (const auto& [k, v] : env) ::setenv(k.c_str(), v.c_str(), 1);
+            for (const auto& [k, v] : env)
+                ::setenv(k.c_str(), v.c_str(), 1);
             FILE* out = std::fopen(outputFile.c_str(), "a");
             if (out) {
                 ::dup2(fileno(out), 1);
                 ::dup2(fileno(out), 2);
             }
             std::vector<char*> args;
-            for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+            for (const auto& a : argv)
+                args.push_back(const_cast<char*>(a.c_str()));
             args.push_back(nullptr);
             ::execvp(args[0], args.data());
             ::_exit(127);
@@ -71,7 +73,8 @@ inline std::string Capture(const std::string& command) {
     if (FILE* p = ::popen(command.c_str(), "r")) {
         char buf[4096];
         std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+            out.append(buf, n);
         ::pclose(p);
     }
     return out;

@@ -14,7 +14,8 @@
 
 class RawHttpServer {
 public:
-    explicit RawHttpServer(std::string response = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok")
+    explicit RawHttpServer(
+        std::string response = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok")
         : m_response(std::move(response)) {
         m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         int one = 1;

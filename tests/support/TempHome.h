@@ -16,7 +16,8 @@ public:
         Set("XDG_DATA_HOME", m_root + "/data");
         Set("XDG_CONFIG_HOME", m_root + "/config");
         Set("TMPDIR", m_root + "/tmp");
-        for (auto d : {"/home", "/data", "/config", "/tmp"}) std::filesystem::create_directories(m_root + d);
+        for (auto d : {"/home", "/data", "/config", "/tmp"})
+            std::filesystem::create_directories(m_root + d);
     }
     ~TempHome() {
         std::error_code ec;

@@ -12,7 +12,8 @@ TEST(SplitAddress, HostPortAndObject) {
         std::string object;
     };
     const Case cases[] = {
-        {"tj.6182yx.com/active.htm?tag=orvn&ver=3.0.0.1", "tj.6182yx.com", 80, "active.htm?tag=orvn&ver=3.0.0.1"},
+        {"tj.6182yx.com/active.htm?tag=orvn&ver=3.0.0.1", "tj.6182yx.com", 80,
+         "active.htm?tag=orvn&ver=3.0.0.1"},
         {"host:8080/path", "host", 8080, "path"},
         {"host:8080x/path", "host", 8080, "path"}, // text after the port's digits is ignored
         {"host:70000/p", "host", 70000 & 0xFFFF, "p"},
@@ -52,7 +53,8 @@ TEST(AllowList, HostMustBeAPortalDomain) {
         {"https://6182yx.com/x", false}, // seven characters skipped: the host is "/6182yx.com"
         {"", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(PassesAllowList(c.address, domains), c.passes) << c.address;
+    for (const auto& c : cases)
+        EXPECT_EQ(PassesAllowList(c.address, domains), c.passes) << c.address;
 }
 
 TEST(CommandLine, SplitsAndQuotesAsWindowsDoes) {
@@ -71,7 +73,8 @@ TEST(CommandLine, SplitsAndQuotesAsWindowsDoes) {
         {"\"say \"\"hi\"\"\"", V{"say \"hi\""}},
         {"", V{}},
     };
-    for (const auto& c : cases) EXPECT_EQ(platform::SplitCommandLine(c.line), c.args) << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::SplitCommandLine(c.line), c.args) << c.line;
     for (std::string arg : {"plain", "with space", "quote\"inside", "trail\\", "trail space\\", ""})
         EXPECT_EQ(platform::SplitCommandLine(platform::QuoteArgument(arg)), V{arg}) << arg;
 }

@@ -10,14 +10,17 @@ namespace {
 
 std::string Body(std::size_t n) {
     std::string s;
-    for (std::size_t i = 0; i < n; ++i) s += static_cast<char>('a' + i % 26);
+    for (std::size_t i = 0; i < n; ++i)
+        s += static_cast<char>('a' + i % 26);
     return s;
 }
 
 std::string Response(const std::string& status, const std::string& body, bool withLength = true,
                      std::size_t announced = std::string::npos) {
     std::string r = "HTTP/1.1 " + status + "\r\nConnection: close\r\n";
-    if (withLength) r += "Content-Length: " + std::to_string(announced == std::string::npos ? body.size() : announced) + "\r\n";
+    if (withLength)
+        r += "Content-Length: " + std::to_string(announced == std::string::npos ? body.size() : announced) +
+             "\r\n";
     return r + "\r\n" + body;
 }
 
@@ -37,7 +40,8 @@ TEST(HttpGetRequest, SendsTheOneRequestFormByteForByte) {
     EXPECT_NE(r.find("\r\nAccept-Language: zh-cn \r\nContent-Type: application/x-www-form-urlencoded\r\n"),
               std::string::npos)
         << r;
-    EXPECT_NE(r.find("\r\nHost: 127.0.0.1:" + std::to_string(server.Port()) + "\r\n"), std::string::npos) << r;
+    EXPECT_NE(r.find("\r\nHost: 127.0.0.1:" + std::to_string(server.Port()) + "\r\n"), std::string::npos)
+        << r;
     EXPECT_EQ(r.find("Accept: "), std::string::npos) << r; // no accept types
     EXPECT_EQ(r.find("Cookie"), std::string::npos) << r;
 }
@@ -77,7 +81,8 @@ TEST(SendReport, ThreadTakesItsCopyAndSignalsBothEvents) {
     EXPECT_FALSE(app.m_hUrlTaken->IsSet());
     ASSERT_TRUE(app.m_hReportDone->WaitFor(std::chrono::seconds(10)));
     ASSERT_EQ(server.Requests().size(), 1u);
-    EXPECT_EQ(server.Requests()[0].rfind("GET /install.htm?tag=orvn&ver=3.0.0.1&count=1 HTTP/1.1\r\n", 0), 0u);
+    EXPECT_EQ(server.Requests()[0].rfind("GET /install.htm?tag=orvn&ver=3.0.0.1&count=1 HTTP/1.1\r\n", 0),
+              0u);
 
     // An address that cannot be sent still ends with the done event.
     CQuillet3App other;
@@ -95,10 +100,12 @@ TEST(ReportTexts, AddressesAndValues) {
     SetPortalForTesting(c);
     EXPECT_EQ(InstallReport(3), "http://stat.example:81/install.htm?tag=orvn&ver=3.0.0.1&count=3");
     EXPECT_EQ(PortalActivationReport(1), "http://stat.example:81/active.htm?tag=web6182&ver=3.0.0.1&count=1");
-    EXPECT_EQ(ActivationReport(1, -2, 1, 1),
-              "http://stat.example:81/active.htm?tag=orvn&ver=3.0.0.1&count=1&apartdays=-2&keepdays=1&weekdays=1");
+    EXPECT_EQ(
+        ActivationReport(1, -2, 1, 1),
+        "http://stat.example:81/active.htm?tag=orvn&ver=3.0.0.1&count=1&apartdays=-2&keepdays=1&weekdays=1");
     EXPECT_EQ(UninstallReport(2), "http://stat.example:81/uninstall.htm?tag=orvn&ver=3.0.0.1&count=2");
-    EXPECT_EQ(LoginReport("s1-tom", 2), "http://stat.example:81/login.htm?tag=orvn&ver=3.0.0.1&uid=s1-tom&index=2");
+    EXPECT_EQ(LoginReport("s1-tom", 2),
+              "http://stat.example:81/login.htm?tag=orvn&ver=3.0.0.1&uid=s1-tom&index=2");
     EXPECT_EQ(LoginReport(std::string(600, 'u'), 1).size(), 511u); // a buffer of 512 characters
     SetPortalForTesting(PortalConfig::Defaults());
 }
@@ -109,9 +116,12 @@ TEST(SendLoginReport, ReachesTheStatisticsServerOnItsOwnThread) {
     c.statHost = "127.0.0.1:" + std::to_string(server.Port());
     SetPortalForTesting(c);
     SendLoginReport("s1-tom", 1);
-    for (int i = 0; i < 500 && server.Requests().empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 500 && server.Requests().empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     ASSERT_EQ(server.Requests().size(), 1u);
-    EXPECT_EQ(server.Requests()[0].rfind("GET /login.htm?tag=orvn&ver=3.0.0.1&uid=s1-tom&index=1 HTTP/1.1\r\n", 0), 0u);
+    EXPECT_EQ(
+        server.Requests()[0].rfind("GET /login.htm?tag=orvn&ver=3.0.0.1&uid=s1-tom&index=1 HTTP/1.1\r\n", 0),
+        0u);
     SetPortalForTesting(PortalConfig::Defaults());
 }
 
@@ -170,7 +180,8 @@ TEST_F(DownloadTest, ProgramDownloadInBlocksWithinTheAllowList) {
         EXPECT_EQ(total, 1300u);
         steps.push_back(received);
     };
-    ASSERT_TRUE(DownloadToFile("http://" + Local(server, "NewOrvn.exe"), path, DownloadUse::Program, progress));
+    ASSERT_TRUE(
+        DownloadToFile("http://" + Local(server, "NewOrvn.exe"), path, DownloadUse::Program, progress));
     EXPECT_EQ(TempHome::ReadFile(path), body);
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(steps.back(), 1300u);
@@ -189,15 +200,16 @@ TEST_F(DownloadTest, ProgramDownloadInBlocksWithinTheAllowList) {
 
 TEST_F(DownloadTest, RedirectsAreFollowedOnlyWithinTheAllowList) {
     RawHttpServer target(Response("200 OK", "new program"));
-    RawHttpServer redirector(Response("302 Found", "", true) );
+    RawHttpServer redirector(Response("302 Found", "", true));
     redirector.SetResponse("HTTP/1.1 302 Found\r\nLocation: http://" + Local(target, "real.exe") +
                            "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
     ASSERT_TRUE(DownloadToFile("http://" + Local(redirector, "NewOrvn.exe"), path, DownloadUse::Program));
     EXPECT_EQ(TempHome::ReadFile(path), "new program");
 
     std::filesystem::remove(path);
-    redirector.SetResponse("HTTP/1.1 302 Found\r\nLocation: http://localhost:" + std::to_string(target.Port()) +
-                           "/real.exe\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    redirector.SetResponse(
+        "HTTP/1.1 302 Found\r\nLocation: http://localhost:" + std::to_string(target.Port()) +
+        "/real.exe\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
     EXPECT_FALSE(DownloadToFile("http://" + Local(redirector, "NewOrvn.exe"), path, DownloadUse::Program));
     EXPECT_FALSE(std::filesystem::exists(path));
 }

@@ -13,8 +13,9 @@ namespace {
 TEST(StartProcess, ChildRunsAtTheLowestPriorityWithItsArguments) {
     TempHome home;
     std::string out = home.Root() + "/out";
-    ASSERT_TRUE(platform::StartProcess("/bin/sh -c \"nice > '" + out + ".tmp' && echo \\\"$0 $1\\\" >> '" + out +
-                                       ".tmp' && mv '" + out + ".tmp' '" + out + "'\" \"two words\" x"));
+    ASSERT_TRUE(platform::StartProcess("/bin/sh -c \"nice > '" + out + ".tmp' && echo \\\"$0 $1\\\" >> '" +
+                                       out + ".tmp' && mv '" + out + ".tmp' '" + out +
+                                       "'\" \"two words\" x"));
     for (int i = 0; i < 200 && !std::filesystem::exists(out); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(TempHome::ReadFile(out), "19\ntwo words x\n");

@@ -11,8 +11,9 @@ namespace {
 TEST(ProfileFile, ReadsLikePrivateProfileCalls) {
     TempHome home;
     std::string path = home.Root() + "/a.ini";
-    TempHome::WriteFile(path, "; comment\r\n[Other]\r\nkey=other\r\n[ORVN]\r\n  Game = 12 \r\nquoted=\"x y\"\r\n"
-                              "neg=-3\r\ntext=abc\r\n");
+    TempHome::WriteFile(path,
+                        "; comment\r\n[Other]\r\nkey=other\r\n[ORVN]\r\n  Game = 12 \r\nquoted=\"x y\"\r\n"
+                        "neg=-3\r\ntext=abc\r\n");
     platform::ProfileFile f(path);
     EXPECT_EQ(f.GetString("Orvn", "game", "0"), "12");
     EXPECT_EQ(f.GetString("orvn", "missing", "dflt"), "dflt");
@@ -32,9 +33,9 @@ TEST(ProfileFile, WritesKeepEveryOtherLine) {
     std::string path = home.Root() + "/a.ini";
     TempHome::WriteFile(path, "; keep me\r\n[Orvn]\r\nGame=1\r\n\r\n[Tail]\r\nx=1\r\n");
     platform::ProfileFile f(path);
-    ASSERT_TRUE(f.WriteString("orvn", "GAME", "2"));  // replaced in place, case kept as written
+    ASSERT_TRUE(f.WriteString("orvn", "GAME", "2"));     // replaced in place, case kept as written
     ASSERT_TRUE(f.WriteString("Orvn", "weekdays", "3")); // appended to its section
-    ASSERT_TRUE(f.WriteString("New", "k", "v"));        // a new section at the end
+    ASSERT_TRUE(f.WriteString("New", "k", "v"));         // a new section at the end
     EXPECT_EQ(TempHome::ReadFile(path),
               "; keep me\r\n[Orvn]\r\nGAME=2\r\nweekdays=3\r\n\r\n[Tail]\r\nx=1\r\n[New]\r\nk=v\r\n");
     ASSERT_TRUE(f.DeleteKey("Orvn", "weekdays"));
@@ -73,7 +74,8 @@ TEST(ProfileFile, ConcurrentProcessesLoseNothing) {
     }
     platform::ProfileFile f(path);
     EXPECT_EQ(f.GetInt("Orvn", "Game", 0), kProcesses * kRounds);
-    for (int p = 0; p < kProcesses; ++p) EXPECT_EQ(f.GetInt("Orvn", "p" + std::to_string(p), -1), kRounds - 1);
+    for (int p = 0; p < kProcesses; ++p)
+        EXPECT_EQ(f.GetInt("Orvn", "p" + std::to_string(p), -1), kRounds - 1);
 }
 
 } // namespace

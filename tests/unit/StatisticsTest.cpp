@@ -62,11 +62,21 @@ TEST_F(StatisticsTest, WorkedExamplesOfOneStart) {
     const std::int64_t now = LocalMs(2026, 12, 11);
     const Case cases[] = {
         {"first ever start", "", now, {1, 0, 1, 1}, "1", "1"},
-        {"yesterday", "lstTime=2026/12/10\r\nweekdays=1\r\nkeepdays=4\r\nGame=7", now, {8, 0, 5, 2}, "3", "5"},
+        {"yesterday",
+         "lstTime=2026/12/10\r\nweekdays=1\r\nkeepdays=4\r\nGame=7",
+         now,
+         {8, 0, 5, 2},
+         "3",
+         "5"},
         {"same day", "lstTime=2026/12/11\r\nweekdays=3\r\nkeepdays=5\r\nGame=8", now, {9, 0, 5, 2}, "3", "5"},
         {"three days ago", "lstTime=2026/12/8\r\nweekdays=5\r\nkeepdays=9", now, {1, 2, 1, 3}, "41", "1"},
         {"ten days ago", "lstTime=2026/12/1\r\nweekdays=127\r\nkeepdays=9", now, {1, 9, 1, 1}, "1", "1"},
-        {"across a month", "lstTime=2026/11/30\r\nweekdays=1\r\nkeepdays=2", LocalMs(2026, 12, 1), {1, 0, 3, 2}, "3", "3"},
+        {"across a month",
+         "lstTime=2026/11/30\r\nweekdays=1\r\nkeepdays=2",
+         LocalMs(2026, 12, 1),
+         {1, 0, 3, 2},
+         "3",
+         "3"},
         {"mask above 128", "lstTime=2026/12/11\r\nweekdays=200", now, {1, 0, 1, 1}, "1", "1"},
         {"mask 128 kept", "lstTime=2026/12/11\r\nweekdays=128", now, {1, 0, 1, 1}, "1", "1"},
         {"negative mask", "lstTime=2026/12/10\r\nweekdays=-3", now, {1, 0, 2, 1}, "1", "2"},
@@ -127,8 +137,8 @@ TEST_F(StatisticsTest, CountersAndOtherSelectors) {
 TEST(DisableDays, WeekdaysFromRandomValuesAndMilliseconds) {
     using Bytes = std::array<std::uint8_t, 4>;
     EXPECT_EQ(ChooseDisableDays(41, 18467, 998), (Bytes{4, 6, 4, 0}));
-    EXPECT_EQ(ChooseDisableDays(0, 0, 0), (Bytes{1, 0, 6, 0}));   // c and b both moved off a
-    EXPECT_EQ(ChooseDisableDays(7, 14, 3), (Bytes{5, 4, 3, 0}));  // b moved off a
+    EXPECT_EQ(ChooseDisableDays(0, 0, 0), (Bytes{1, 0, 6, 0}));       // c and b both moved off a
+    EXPECT_EQ(ChooseDisableDays(7, 14, 3), (Bytes{5, 4, 3, 0}));      // b moved off a
     EXPECT_EQ(ChooseDisableDays(32767, 1, 999), (Bytes{0, 2, 5, 0})); // unsigned wrap of 1 + 7 - 999
 }
 
