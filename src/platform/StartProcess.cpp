@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -100,15 +101,20 @@ bool StartProcess(const std::vector<std::string>& argv) {
     posix_spawnattr_setsigdefault(&attr, &all);
     posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
+    // The spawn runs on a thread of its own that first drops to the lowest
+    // priority: Linux keeps nice values per thread and the child inherits the
+    // spawning thread's, so it never runs a moment above nice 19.
     pid_t pid = -1;
+    int rc = 0;
     bool hasSlash = argv[0].find('/') != std::string::npos;
-    int rc = hasSlash ? posix_spawn(&pid, args[0], &actions, &attr, args.data(), environ)
+    std::thread([&] {
+        ::setpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)), 19);
+        rc = hasSlash ? posix_spawn(&pid, args[0], &actions, &attr, args.data(), environ)
                       : posix_spawnp(&pid, args[0], &actions, &attr, args.data(), environ);
+    }).join();
     posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) return false;
-    // The lowest priority; the child's own children inherit it.
-    ::setpriority(PRIO_PROCESS, static_cast<id_t>(pid), 19);
     std::thread([pid] {
         int status;
         while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
