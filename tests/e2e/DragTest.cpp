@@ -7,20 +7,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct Position {
-    int x = -1, y = -1;
-};
-
-Position WindowPosition(const Desktop& d, const std::string& id) {
-    Position p;
-    std::istringstream in(d.Xdo("getwindowgeometry --shell " + id));
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("X=", 0) == 0) p.x = std::atoi(line.c_str() + 2);
-        if (line.rfind("Y=", 0) == 0) p.y = std::atoi(line.c_str() + 2);
-    }
-    return p;
-}
-
 class DragTest : public ::testing::TestWithParam<bool> {};
 
 TEST_P(DragTest, CaptionDragMovesTheBoxByThePointersPath) {
@@ -33,7 +19,7 @@ TEST_P(DragTest, CaptionDragMovesTheBoxByThePointersPath) {
     ASSERT_TRUE(desktop.WaitForWindow("^6182Orvane$", 20s));
     std::this_thread::sleep_for(500ms);
     std::string id = desktop.Windows("^6182Orvane$").back();
-    Position before = WindowPosition(desktop, id);
+    Desktop::Geometry before = desktop.WindowGeometry(id);
     ASSERT_GE(before.x, 0);
 
     auto move = [&](int dx, int dy) {
@@ -49,7 +35,7 @@ TEST_P(DragTest, CaptionDragMovesTheBoxByThePointersPath) {
     desktop.Xdo("mouseup 1");
     std::this_thread::sleep_for(500ms);
 
-    Position after = WindowPosition(desktop, id);
+    Desktop::Geometry after = desktop.WindowGeometry(id);
     EXPECT_EQ(after.x - before.x, 100);
     EXPECT_EQ(after.y - before.y, 80);
     EXPECT_TRUE(box.Running());

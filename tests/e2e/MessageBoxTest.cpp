@@ -8,25 +8,7 @@ namespace {
 using namespace std::chrono_literals;
 const std::string kLauncher = std::string(ORVANE_BUILD_DIR) + "/quillet3";
 
-struct Geometry {
-    int x = 0, y = 0, w = 0, h = 0;
-};
-
-Geometry WindowGeometry(const Desktop& d, const std::string& id) {
-    Geometry g;
-    std::istringstream in(d.Xdo("getwindowgeometry --shell " + id));
-    for (std::string line; std::getline(in, line);) {
-        auto eq = line.find('=');
-        if (eq == std::string::npos) continue;
-        int v = std::atoi(line.c_str() + eq + 1);
-        std::string k = line.substr(0, eq);
-        if (k == "X") g.x = v;
-        if (k == "Y") g.y = v;
-        if (k == "WIDTH") g.w = v;
-        if (k == "HEIGHT") g.h = v;
-    }
-    return g;
-}
+using Geometry = Desktop::Geometry;
 
 class MessageBoxTest : public ::testing::Test {
 protected:
@@ -55,7 +37,7 @@ TEST_F(MessageBoxTest, OfflineMessageIgnoresEnterAndEscAndEndsOnOk) {
     auto launcher = home.Run(home.InstallCopy(), {"/Orvn"});
     std::string box = WaitForBox();
     ASSERT_FALSE(box.empty());
-    Geometry g = WindowGeometry(desktop, box);
+    Geometry g = desktop.WindowGeometry(box);
     EXPECT_GT(g.w, 2 * 57 + 60 - 1); // sized to the text, at least the two-button width
     desktop.Screenshot(portalFolder.Root() + "/offline.png");
 
@@ -77,7 +59,7 @@ TEST_F(MessageBoxTest, UninstallAnsweredNoRemovesAndSendsNothing) {
     auto launcher = home.Run(installed, {"/uninst"});
     std::string box = WaitForBox();
     ASSERT_FALSE(box.empty());
-    Geometry g = WindowGeometry(desktop, box);
+    Geometry g = desktop.WindowGeometry(box);
     // "否" is the second button, 20 pixels right of the centre's "是".
     Click(g.x + g.w / 2 + 10 + 28, g.y + g.h - 30 - 11);
     EXPECT_EQ(launcher->Wait(10s), 0);

@@ -53,6 +53,25 @@ public:
         }
         return false;
     }
+    struct Geometry {
+        int x = -1, y = -1, w = 0, h = 0;
+    };
+    // Where a window lies on the screen, as xdotool reads it.
+    Geometry WindowGeometry(const std::string& id) const {
+        Geometry g;
+        std::istringstream in(Xdo("getwindowgeometry --shell " + id));
+        for (std::string line; std::getline(in, line);) {
+            auto eq = line.find('=');
+            if (eq == std::string::npos) continue;
+            int v = std::atoi(line.c_str() + eq + 1);
+            std::string k = line.substr(0, eq);
+            if (k == "X") g.x = v;
+            if (k == "Y") g.y = v;
+            if (k == "WIDTH") g.w = v;
+            if (k == "HEIGHT") g.h = v;
+        }
+        return g;
+    }
     void Screenshot(const std::string& path) const {
         Capture("DISPLAY=" + m_display + " import -window root '" + path + "' 2>/dev/null");
     }
