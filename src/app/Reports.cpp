@@ -19,8 +19,9 @@ std::string Bounded(std::string text) {
     return platform::TruncateCodePoints(text, 511);
 }
 
-std::string Base(const char* pathAndQuery) {
-    return "http://" + Portal().statHost + pathAndQuery;
+// "http://", the statistics server, the path and the report's tag and version.
+std::string Base(const char* path, const char* tag) {
+    return "http://" + Portal().statHost + path + "?tag=" + tag + "&ver=" + kAppVersion;
 }
 
 constexpr int kMaxRedirects = 5;
@@ -59,26 +60,26 @@ void SendLoginReport(const std::string& uid, int index) {
 }
 
 std::string InstallReport(unsigned count) {
-    return Bounded(Base("/install.htm?tag=orvn&ver=3.0.0.1") + "&count=" + std::to_string(count));
+    return Bounded(Base("/install.htm", "orvn") + "&count=" + std::to_string(count));
 }
 
 std::string PortalActivationReport(unsigned count) {
-    return Bounded(Base("/active.htm?tag=web6182&ver=3.0.0.1") + "&count=" + std::to_string(count));
+    return Bounded(Base("/active.htm", "web6182") + "&count=" + std::to_string(count));
 }
 
 std::string ActivationReport(unsigned count, int apartDays, int keepDays, int weekDays) {
     char tail[96];
     std::snprintf(tail, sizeof tail, "&count=%u&apartdays=%d&keepdays=%d&weekdays=%d", count, apartDays,
                   keepDays, weekDays);
-    return Bounded(Base("/active.htm?tag=orvn&ver=3.0.0.1") + tail);
+    return Bounded(Base("/active.htm", "orvn") + tail);
 }
 
 std::string UninstallReport(unsigned count) {
-    return Bounded(Base("/uninstall.htm?tag=orvn&ver=3.0.0.1") + "&count=" + std::to_string(count));
+    return Bounded(Base("/uninstall.htm", "orvn") + "&count=" + std::to_string(count));
 }
 
 std::string LoginReport(const std::string& uid, int index) {
-    return Bounded(Base("/login.htm?tag=orvn&ver=3.0.0.1&uid=") + uid + "&index=" + std::to_string(index));
+    return Bounded(Base("/login.htm", "orvn") + "&uid=" + uid + "&index=" + std::to_string(index));
 }
 
 bool DownloadToFile(std::string_view address, const std::string& path, DownloadUse use,

@@ -137,8 +137,11 @@ HttpResult HttpGet(const HttpTarget& target, std::string_view body, const HttpHa
     t.cancel = cancel;
 
     curl_slist* headers = nullptr;
-    headers = curl_slist_append(headers, "Accept-Language: zh-cn ");
-    headers = curl_slist_append(headers, "Content-Type: application/x-www-form-urlencoded");
+    for (std::string_view rest = kRequestHeaders; !rest.empty();) {
+        auto end = rest.find("\r\n");
+        headers = curl_slist_append(headers, std::string(rest.substr(0, end)).c_str());
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
+    }
     headers = curl_slist_append(headers, "Accept:"); // no accept types
     headers = curl_slist_append(headers, "Expect:");
 

@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 

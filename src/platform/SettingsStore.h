@@ -19,7 +19,7 @@ public:
     static std::string Folder();
 
     bool SetBinary(const std::string& value, const std::vector<std::uint8_t>& bytes);
-    // At most maxBytes bytes; nullopt when the value is missing or not binary.
+    // The stored bytes; nullopt when the value is missing or not binary.
     std::optional<std::vector<std::uint8_t>> GetBinary(const std::string& value) const;
     bool SetDword(const std::string& value, std::uint32_t v);
     std::optional<std::uint32_t> GetDword(const std::string& value) const;
